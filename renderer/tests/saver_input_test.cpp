@@ -12,6 +12,8 @@ struct MoveCase {
     bool activityAfterLast;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.name; }
+
 class MouseMoveTest : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(MouseMoveTest, DecidesOnTheLastMove) {

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "renderer_harness.h"
+#include "harness.h"
 
 using namespace harness;
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "renderer_harness.h"
+#include "harness.h"
 
 using namespace harness;
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "renderer_harness.h"
+#include "harness.h"
 
 using namespace harness;
 

@@ -1,9 +1,6 @@
 // A plain top-level window with the renderer's scene set up on it, and picture read-back.
 #include "scene_window.h"
 
-#include <GL/gl.h>
-
-#include <algorithm>
 #include <cstdio>
 
 namespace harness {
@@ -54,23 +51,6 @@ void SceneWindow::pumpMessages() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-Picture readFrontBuffer(int width, int height) {
-    Picture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.rgb.resize(size_t(width) * height * 3);
-    glFinish();
-    glReadBuffer(GL_FRONT);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    std::vector<uint8_t> bottomUp(picture.rgb.size());
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    glReadBuffer(GL_BACK);
-    const size_t row = size_t(width) * 3;
-    for (int y = 0; y < height; ++y)  // OpenGL's rows run bottom first
-        std::copy_n(&bottomUp[size_t(height - 1 - y) * row], row, &picture.rgb[size_t(y) * row]);
-    return picture;
 }
 
 Picture readScreenThroughGdi(int width, int height) {

@@ -43,10 +43,9 @@ struct Picture {
     const uint8_t* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
 };
 
-// What the window shows: the front buffer of the current context, read with glReadPixels.
-Picture readFrontBuffer(int width, int height);
-
-// What the screen shows, copied through GDI from the desktop's device context.
+// What the screen shows, copied through GDI from the desktop's device context. (Under Wine on
+// llvmpipe, glReadPixels of GL_FRONT reads a buffer that swaps never update; the screen is
+// what the swap presents.)
 Picture readScreenThroughGdi(int width, int height);
 
 // Writes a binary PPM (P6); false when the file cannot be written.

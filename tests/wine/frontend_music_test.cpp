@@ -1,0 +1,276 @@
+// The background music of a saver run, heard: what the front end sends to the private sound
+// sink while a run goes on and after it has ended, read back from the sink's recording.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+using namespace harness;
+
+namespace {
+
+constexpr DWORD kWindowTimeout = 15000;  // ms
+
+// The recorder's raw file: signed 16-bit little-endian, 44100 Hz, two channels.
+constexpr uint64_t kBytesPerSecond = 176400;
+constexpr uint64_t kBlockBytes = kBytesPerSecond / 10;  // 100 ms
+
+uint64_t bytesFor(double seconds) { return uint64_t(seconds * kBytesPerSecond) & ~uint64_t(3); }
+double secondsOf(uint64_t bytes) { return double(bytes) / kBytesPerSecond; }
+
+// Block levels, in sample units (full scale 32768): a null sink records exact zeros when
+// nothing plays, and the -6 dB test tone is near 11000.
+constexpr double kToneLevel = 1000;
+constexpr double kSilenceLevel = 16;
+
+// What reached the sink, read from the file the recorder writes for the whole test program.
+class Recording {
+public:
+    explicit Recording(std::string path) : path_(std::move(path)) {}
+
+    uint64_t size() const {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data)) return 0;
+        return (uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow) & ~uint64_t(3);
+    }
+
+    // Waits until `bytes` have been recorded; false if the recorder stalls.
+    bool waitFor(uint64_t bytes, DWORD milliseconds) const {
+        DWORD start = GetTickCount();
+        while (size() < bytes) {
+            if (GetTickCount() - start > milliseconds) return false;
+            Sleep(20);
+        }
+        return true;
+    }
+
+    // Root mean square of the samples of each whole 100 ms block in [from, to).
+    std::vector<double> blockLevels(uint64_t from, uint64_t to) const {
+        std::vector<double> levels;
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return levels;
+        LARGE_INTEGER offset;
+        offset.QuadPart = LONGLONG(from & ~uint64_t(3));
+        SetFilePointerEx(file, offset, nullptr, FILE_BEGIN);
+        std::vector<int16_t> samples(kBlockBytes / 2);
+        for (uint64_t at = from; at + kBlockBytes <= to; at += kBlockBytes) {
+            DWORD read = 0;
+            if (!ReadFile(file, samples.data(), DWORD(kBlockBytes), &read, nullptr) || read != kBlockBytes) break;
+            double sum = 0;
+            for (int16_t sample : samples) sum += double(sample) * sample;
+            levels.push_back(std::sqrt(sum / samples.size()));
+        }
+        CloseHandle(file);
+        return levels;
+    }
+
+private:
+    std::string path_;
+};
+
+struct Heard {
+    double toneSeconds = 0;  // blocks where the tone is clearly there
+    int bursts = 0;          // runs of such blocks, each after a block without it
+    double loudest = 0;      // highest block level
+    std::string picture;     // one character per block: '#' tone, '.' silence, '-' between
+};
+
+Heard listen(const std::vector<double>& levels) {
+    Heard heard;
+    bool inBurst = false;
+    for (double level : levels) {
+        bool tone = level >= kToneLevel;
+        if (tone) heard.toneSeconds += 0.1;
+        if (tone && !inBurst) ++heard.bursts;
+        inBurst = tone;
+        if (level > heard.loudest) heard.loudest = level;
+        heard.picture += tone ? '#' : level <= kSilenceLevel ? '.' : '-';
+    }
+    return heard;
+}
+
+class Music : public testing::Test {
+protected:
+    static Recording* recording;
+
+    static void SetUpTestSuite() {
+        const char* path = std::getenv("TESSELLARIUM_SOUND_RECORDING");
+        recording = new Recording(path ? path : "");
+    }
+    static void TearDownTestSuite() {
+        delete recording;
+        recording = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_NE(std::getenv("TESSELLARIUM_SOUND_RECORDING"), nullptr)
+            << "run under tools/wine-run with TESSELLARIUM_SOUND=null-sink";
+        // The recorder delivers nothing for its first seconds: start once it does.
+        uint64_t now = recording->size();
+        ASSERT_TRUE(recording->waitFor(now + kBlockBytes, 15000)) << "the sink is not being recorded";
+    }
+    void TearDown() override { endLeftoverFrontEnds(); }
+
+    // A fresh saver folder with the fake renderer and `sound` copied to `relativePath` in it, and
+    // a settings file naming that copy.
+    std::string prepare(const std::string& name, const std::string& bgmType, const char* sound,
+                        const std::string& relativePath) {
+        folder = makeSaverFolder(name, RendererKind::kFake);
+        std::string path = folder + relativePath;
+        size_t slash = relativePath.find_last_of('\\');
+        if (slash != std::string::npos) CreateDirectoryA((folder + relativePath.substr(0, slash)).c_str(), nullptr);
+        EXPECT_TRUE(CopyFileA((ownFolder() + "sounds\\" + sound).c_str(), path.c_str(), FALSE)) << path;
+        writeWholeFile(folder + kSettingsFileName, settingsText(" " + bgmType, " 0", path));
+        return path;
+    }
+
+    // Starts a run, lets `seconds` of it be recorded after the renderer's window appears, then
+    // ends it by closing that window. Returns the recording offsets of the renderer's window
+    // showing, of the close, and of the front end's end.
+    struct Run {
+        uint64_t launched = 0, started = 0, closing = 0, ended = 0;
+        std::vector<std::string> otherWindows;  // windows of the front end besides its run form
+    };
+    Run run(double seconds) {
+        Run run;
+        run.launched = recording->size();
+        if (!startFrontEnd(frontEnd, folder, "/s")) {
+            ADD_FAILURE() << "the front end did not start";
+            return run;
+        }
+        HWND renderer = waitForWindowTitled(kRunningTitle, kWindowTimeout);
+        if (!renderer) {
+            ADD_FAILURE() << "no renderer window";
+            return run;
+        }
+        EXPECT_NE(FindWindowA(nullptr, kRunFormTitle), nullptr);
+        run.started = recording->size();
+        uint64_t until = run.started + bytesFor(seconds);
+        while (recording->size() < until) {
+            for (HWND window : topLevelWindowsOf(frontEnd.info.dwProcessId)) {
+                std::string title = windowTitle(window);
+                if (title != kRunFormTitle && (IsWindowVisible(window) || windowClassName(window) == "#32770"))
+                    run.otherWindows.push_back(windowClassName(window) + " \"" + title + "\"");
+            }
+            Sleep(100);
+            if (frontEnd.waitForExit(0) != -1) {
+                ADD_FAILURE() << "the run ended by itself";
+                break;
+            }
+        }
+        run.closing = recording->size();
+        PostMessageA(renderer, WM_CLOSE, 0, 0);
+        EXPECT_EQ(frontEnd.waitForExit(5000), 0);
+        run.ended = recording->size();
+        return run;
+    }
+
+    // The blocks of `seconds` right after the front end ended, once `lag` has passed: sound
+    // still in the sink's pipes when the program ended may come out during the lag.
+    Heard afterTheEnd(const Run& run, double seconds, double lag = 0.3) {
+        uint64_t from = run.ended + bytesFor(lag), to = from + bytesFor(seconds);
+        EXPECT_TRUE(recording->waitFor(to, 15000)) << "the recorder stalled";
+        return listen(recording->blockLevels(from, to));
+    }
+
+    Process frontEnd;
+    std::string folder;
+};
+
+Recording* Music::recording = nullptr;
+
+// ---- a sound file plays for the whole run and stops with it ----
+
+enum class Pattern {
+    kRestarts,  // an MP3 ends and is started again by the next poll: separate bursts
+    kLoops,     // a WAV repeats by itself: the tone all the time
+};
+
+struct PlayCase {
+    const char* name;
+    const char* sound;         // fixture made at build time
+    const char* relativePath;  // where the settings file finds it, in the saver folder
+    Pattern pattern;
+};
+
+void PrintTo(const PlayCase& c, std::ostream* out) { *out << c.name; }
+
+class PlaysTheSoundFile : public Music, public testing::WithParamInterface<PlayCase> {};
+
+TEST_P(PlaysTheSoundFile, DuringTheRunAndNotAfterIt) {
+    const PlayCase& c = GetParam();
+    prepare(std::string("music-") + c.name, "2", c.sound, c.relativePath);
+    Run r = run(6.0);
+    ASSERT_GT(r.closing, r.started);
+
+    Heard during = listen(recording->blockLevels(r.started, r.closing));
+    RecordProperty("during", during.picture);
+    RecordProperty("fromLaunch", listen(recording->blockLevels(r.launched, r.ended + bytesFor(2.3))).picture);
+    if (c.pattern == Pattern::kRestarts) {
+        // A 1 s file, polled every second: it is heard again and again, with pauses between.
+        EXPECT_GE(during.toneSeconds, 2.0) << during.picture;
+        EXPECT_GE(during.bursts, 2) << during.picture;
+    } else {
+        // A 0.5 s file that loops: the tone through nearly the whole run.
+        EXPECT_GE(during.toneSeconds, 5.0) << during.picture;
+    }
+    EXPECT_TRUE(r.otherWindows.empty()) << r.otherWindows.front();
+
+    Heard after = afterTheEnd(r, 2.0);
+    RecordProperty("after", after.picture);
+    EXPECT_LE(after.loudest, kSilenceLevel) << "music after the run: " << after.picture;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PlaysTheSoundFile,
+    testing::Values(PlayCase{"mp3", "tone.mp3", "tone.mp3", Pattern::kRestarts},
+                    PlayCase{"wav", "tone.wav", "tone.wav", Pattern::kLoops},
+                    // The ending is compared without regard to case.
+                    PlayCase{"mixed-case", "tone.mp3", "Tone.Mp3", Pattern::kRestarts},
+                    // The open command quotes the path.
+                    PlayCase{"spaces", "tone.mp3", "sound files\\tone 1.mp3", Pattern::kRestarts}),
+    [](const testing::TestParamInfo<PlayCase>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (ch == '-') ch = '_';
+        return name;
+    });
+
+// ---- sources that play nothing ----
+
+struct SilentCase {
+    const char* name;
+    const char* bgmType;
+};
+
+void PrintTo(const SilentCase& c, std::ostream* out) { *out << c.name; }
+
+class PlaysNothing : public Music, public testing::WithParamInterface<SilentCase> {};
+
+// The settings file names a playable MP3 each time: only the source decides. CD audio on a
+// machine without a CD driver fails quietly, with no message.
+TEST_P(PlaysNothing, AndTheRunGoesOnNormally) {
+    const SilentCase& c = GetParam();
+    prepare(std::string("silent-") + c.name, c.bgmType, "tone.mp3", "tone.mp3");
+    uint64_t before = recording->size();
+    Run r = run(3.0);
+    ASSERT_GT(r.closing, r.started);
+    EXPECT_TRUE(r.otherWindows.empty()) << r.otherWindows.front();
+
+    Heard heard = listen(recording->blockLevels(before, r.ended));
+    Heard after = afterTheEnd(r, 1.0);
+    EXPECT_LE(heard.loudest, kSilenceLevel) << heard.picture;
+    EXPECT_LE(after.loudest, kSilenceLevel) << after.picture;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, PlaysNothing,
+                         testing::Values(SilentCase{"none", "0"}, SilentCase{"cd", "1"}, SilentCase{"seven", "7"}),
+                         [](const testing::TestParamInfo<SilentCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
