@@ -1,4 +1,7 @@
 // Resource numbers of テセラリウム.scr.
 #pragma once
 
-#define kPreviewStillResource 101  // the preview still, a baseline JPEG (RCDATA)
+#define kPreviewStillResource 101     // the preview still, a baseline JPEG (RCDATA)
+#define kDialogIconResource 102       // the settings dialog's icon, 32 x 32, 256 colours
+#define kMarkUnselectedResource 103   // the source marks, 12 x 12 bitmaps
+#define kMarkSelectedResource 104

@@ -144,6 +144,23 @@ void callsOnlyFrame(Scene& scene) {
     present(scene);
 }
 
+// renderFrame's draws with fewer calls: the modelview that glTranslatef and glScalef would make
+// from the identity, loaded whole, in place of a push, a translation, a scale and a pop.
+void loadMatrixFrame(Scene& scene) {
+    glLoadIdentity();
+    fade(scene);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    stepAndVisit(scene, [](const Rgb& colour, float x, float y, float z, float scale) {
+        const float m[16] = {scale, 0, 0, 0, 0, scale, 0, 0, 0, 0, scale, 0, x, y, z, 1};
+        glColor3fv(&colour.red);
+        glLoadMatrixf(m);
+        glCallList(kSpriteList);
+    });
+    glLoadIdentity();
+    present(scene);
+}
+
 // One display-list call a sprite, at the origin, with no matrix work around it: what the draws
 // cost without the per-sprite matrix changes.
 void listCallsOnlyFrame(Scene& scene) {
@@ -298,6 +315,7 @@ void comparePictures(int width, int height) {
     };
     const Way ways[] = {
         {"renderFrame", [](Scene& scene) { renderFrame(scene); }},
+        {"load_matrix", [](Scene& scene) { loadMatrixFrame(scene); }},
         {"arrays", [&](Scene& scene) { arrayFrame(scene, arrays); }},
         {"clip_arrays", [&](Scene& scene) { clipArrayFrame<false>(scene, arrays); }},
         {"clip_arrays_fused", [&](Scene& scene) { clipArrayFrame<true>(scene, arrays); }},
@@ -366,6 +384,7 @@ int main(int argc, char** argv) {
             [&] { arrayFrame(scene, arrays); },
             [&] { listCallsOnlyFrame(scene); },
             [&] { clipArrayFrame<false>(scene, arrays); },
+            [&] { loadMatrixFrame(scene); },
         });
         std::printf("again_frame_ms %.3f\n", prototypes[0]);
         std::printf("again_floor_ms %.3f\n", prototypes[1]);
@@ -375,6 +394,7 @@ int main(int argc, char** argv) {
         std::printf("arrays_ratio %.3f\n", prototypes[4] / prototypes[1]);
         std::printf("list_calls_only_ms %.3f\n", prototypes[5]);
         std::printf("clip_arrays_frame_ms %.3f\n", prototypes[6]);
+        std::printf("load_matrix_frame_ms %.3f\n", prototypes[7]);
         std::fflush(stdout);
     }
     comparePictures(width, height);

@@ -110,28 +110,35 @@ TEST_F(TrailPicture, ShowsColouredGlowingTrailsOnBlack) {
     EXPECT_GE(census.huesPresent(100), 3) << "too few hues: " << census.describe();
 }
 
-// Afterglow: a frame darkens what was there by the fade alone instead of clearing it, so every
-// lit pixel keeps about 86 per cent of its brightness in the next frame.
-TEST_F(TrailPicture, NextFrameKeepsEveryPixelAt86PerCent) {
-    renderFloorFrame(view->scene());
+// Afterglow: the next frame darkens the picture by the fade instead of clearing it, then only
+// adds light. So no pixel ends below 86 per cent of what it was, and wherever no sprite lands,
+// and that is most of the old trails' glow, it is at exactly that.
+TEST_F(TrailPicture, NextFrameKeepsTheGlowAt86PerCentAndOnlyAddsLight) {
+    renderFrame(view->scene());
     Picture after = screenPicture(*view);
 
-    long lit = 0, wrong = 0;
-    std::string firstWrong;
+    long lit = 0, faded = 0, darker = 0;
+    std::string firstDarker;
     for (int y = 0; y < drawn.height; ++y)
         for (int x = 0; x < drawn.width; ++x) {
-            if (brightest(drawn.at(x, y)) < 64) continue;
-            ++lit;
+            bool atFade = true;
             for (int channel = 0; channel < 3; ++channel) {
                 int before = drawn.at(x, y)[channel], seen = after.at(x, y)[channel];
-                if (std::abs(seen - int(before * kFadeKeeps + 0.5f)) <= 2) continue;
-                if (wrong++ == 0)
-                    firstWrong = "(" + std::to_string(x) + ", " + std::to_string(y) + ") channel " +
-                                 std::to_string(channel) + ": " + std::to_string(before) + " became " + std::to_string(seen);
+                int expected = int(before * kFadeKeeps + 0.5f);
+                if (std::abs(seen - expected) > 1) atFade = false;
+                if (seen >= expected - 1) continue;
+                if (darker++ == 0)
+                    firstDarker = "(" + std::to_string(x) + ", " + std::to_string(y) + ") channel " +
+                                  std::to_string(channel) + ": " + std::to_string(before) + " became " + std::to_string(seen);
             }
+            if (brightest(drawn.at(x, y)) < 64) continue;
+            ++lit;
+            if (atFade) ++faded;
         }
+    std::printf("lit pixels %ld, of which kept at the fade %ld\n", lit, faded);
+    EXPECT_EQ(darker, 0) << "first: " << firstDarker;
     EXPECT_GT(lit, 1000);
-    EXPECT_EQ(wrong, 0) << "first: " << firstWrong;
+    EXPECT_GT(faded, lit / 4) << "of " << lit << " lit pixels";
 }
 
 // A white view, faded frame after frame with nothing drawn on it.
