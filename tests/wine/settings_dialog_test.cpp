@@ -171,6 +171,28 @@ INSTANTIATE_TEST_SUITE_P(Types, SourceControls,
                          testing::Values(SourceCase{" 0", false, false}, SourceCase{" 1", true, false},
                                          SourceCase{" 2", false, true}, SourceCase{" 7", false, false}));
 
+// The keyboard focus of the dialog's thread, asked of the system (it belongs to another process).
+HWND focusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST_F(SettingsDialog, TabGoesThroughTheTrackBoxAndTheButtonsInOrder) {
+    open(settingsText(" 1", " 0", ""));  // the track box is enabled for the CD
+    clickAt(centreOf(trackBox));          // start in the track box
+    std::vector<HWND> expected = {button(kIdCmdBgm), button(kIdCmdSet), button(kIdCmdCan), button(kIdCmdEtc)};
+    for (HWND next : expected) {
+        pressKey(VK_TAB);
+        EXPECT_EQ(focusOf(dialog), next) << "control " << GetDlgCtrlID(next);
+    }
+    pressKey(VK_TAB);  // round again to the track box, whose edit field takes the focus
+    HWND focus = focusOf(dialog);
+    EXPECT_TRUE(focus == trackBox || GetParent(focus) == trackBox)
+        << windowClassName(focus) << " " << GetDlgCtrlID(focus) << " in " << windowClassName(GetParent(focus));
+}
+
 // ---- leaving without saving ----
 
 TEST_F(SettingsDialog, CancelLeavesTheFileAsItWas) {
