@@ -15,6 +15,9 @@ using namespace harness;
 namespace {
 
 constexpr DWORD kWindowTimeout = 15000;  // ms
+// Closing the renderer's activated window takes Wine about 2 s on a display without a window
+// manager; the front end ends at its next watch after that.
+constexpr DWORD kEndTimeout = 8000;  // ms
 
 // The recorder's raw file: signed 16-bit little-endian, 44100 Hz, two channels.
 constexpr uint64_t kBytesPerSecond = 176400;
@@ -94,39 +97,30 @@ Heard listen(const std::vector<double>& levels) {
     return heard;
 }
 
+std::string recordingPath() {
+    const char* path = std::getenv("TESSELLARIUM_SOUND_RECORDING");
+    return path ? path : "";
+}
+
 class Music : public testing::Test {
 protected:
-    static Recording* recording;
-
-    static void SetUpTestSuite() {
-        const char* path = std::getenv("TESSELLARIUM_SOUND_RECORDING");
-        recording = new Recording(path ? path : "");
-    }
-    static void TearDownTestSuite() {
-        delete recording;
-        recording = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_NE(std::getenv("TESSELLARIUM_SOUND_RECORDING"), nullptr)
-            << "run under tools/wine-run with TESSELLARIUM_SOUND=null-sink";
+        ASSERT_NE(recordingPath(), "") << "run under tools/wine-run with TESSELLARIUM_SOUND=null-sink";
         // The recorder delivers nothing for its first seconds: start once it does.
-        uint64_t now = recording->size();
-        ASSERT_TRUE(recording->waitFor(now + kBlockBytes, 15000)) << "the sink is not being recorded";
+        ASSERT_TRUE(recording.waitFor(recording.size() + kBlockBytes, 15000)) << "the sink is not being recorded";
     }
     void TearDown() override { endLeftoverFrontEnds(); }
 
     // A fresh saver folder with the fake renderer and `sound` copied to `relativePath` in it, and
     // a settings file naming that copy.
-    std::string prepare(const std::string& name, const std::string& bgmType, const char* sound,
-                        const std::string& relativePath) {
+    void prepare(const std::string& name, const std::string& bgmType, const char* sound,
+                 const std::string& relativePath) {
         folder = makeSaverFolder(name, RendererKind::kFake);
         std::string path = folder + relativePath;
         size_t slash = relativePath.find_last_of('\\');
         if (slash != std::string::npos) CreateDirectoryA((folder + relativePath.substr(0, slash)).c_str(), nullptr);
         EXPECT_TRUE(CopyFileA((ownFolder() + "sounds\\" + sound).c_str(), path.c_str(), FALSE)) << path;
         writeWholeFile(folder + kSettingsFileName, settingsText(" " + bgmType, " 0", path));
-        return path;
     }
 
     // Recording offsets of a run's events.
@@ -142,7 +136,7 @@ protected:
     // first sound of the music), then ends it by closing the renderer's window.
     Run run(double seconds, bool fromFirstTone) {
         Run run;
-        run.launched = recording->size();
+        run.launched = recording.size();
         if (!startFrontEnd(frontEnd, folder, "/s")) {
             ADD_FAILURE() << "the front end did not start";
             return run;
@@ -153,7 +147,7 @@ protected:
             return run;
         }
         EXPECT_NE(FindWindowA(nullptr, kRunFormTitle), nullptr);
-        run.started = recording->size();
+        run.started = recording.size();
         if (fromFirstTone) {
             // The very first play in a new prefix can take seconds while the decoder sets up.
             run.started = waitForTone(run.launched, 10.0);
@@ -163,7 +157,7 @@ protected:
             }
         }
         uint64_t until = run.started + bytesFor(seconds);
-        while (recording->size() < until) {
+        while (recording.size() < until) {
             for (HWND window : topLevelWindowsOf(frontEnd.info.dwProcessId)) {
                 std::string title = windowTitle(window), className = windowClassName(window);
                 if (title != kRunFormTitle && className != "IME" && className != "MSCTFIME UI")
@@ -175,10 +169,10 @@ protected:
                 break;
             }
         }
-        run.closing = recording->size();
+        run.closing = recording.size();
         PostMessageA(renderer, WM_CLOSE, 0, 0);
-        EXPECT_EQ(frontEnd.waitForExit(5000), 0);
-        run.ended = recording->size();
+        EXPECT_EQ(frontEnd.waitForExit(kEndTimeout), 0);
+        run.ended = recording.size();
         return run;
     }
 
@@ -187,8 +181,8 @@ protected:
     uint64_t waitForTone(uint64_t from, double seconds) {
         uint64_t at = from, last = from + bytesFor(seconds);
         while (at < last) {
-            if (!recording->waitFor(at + kBlockBytes, 5000)) return 0;
-            std::vector<double> levels = recording->blockLevels(at, at + kBlockBytes);
+            if (!recording.waitFor(at + kBlockBytes, 5000)) return 0;
+            std::vector<double> levels = recording.blockLevels(at, at + kBlockBytes);
             if (!levels.empty() && levels[0] >= kToneLevel) return at;
             at += kBlockBytes;
         }
@@ -199,15 +193,14 @@ protected:
     // still in the sink's pipes when the program ended may come out during the lag.
     Heard afterTheEnd(const Run& run, double seconds, double lag = 0.3) {
         uint64_t from = run.ended + bytesFor(lag), to = from + bytesFor(seconds);
-        EXPECT_TRUE(recording->waitFor(to, 15000)) << "the recorder stalled";
-        return listen(recording->blockLevels(from, to));
+        EXPECT_TRUE(recording.waitFor(to, 15000)) << "the recorder stalled";
+        return listen(recording.blockLevels(from, to));
     }
 
+    Recording recording{recordingPath()};
     Process frontEnd;
     std::string folder;
 };
-
-Recording* Music::recording = nullptr;
 
 // ---- a sound file plays for the whole run and stops with it ----
 
@@ -231,9 +224,9 @@ TEST_P(PlaysTheSoundFile, DuringTheRunAndNotAfterIt) {
     const PlayCase& c = GetParam();
     prepare(std::string("music-") + c.name, "2", c.sound, c.relativePath);
     Run r = run(6.0, true);
-    ASSERT_GT(r.closing, r.started);
+    ASSERT_GT(r.closing, r.started) << "no run was recorded";
 
-    Heard during = listen(recording->blockLevels(r.started, r.closing));
+    Heard during = listen(recording.blockLevels(r.started, r.closing));
     RecordProperty("during", during.picture);
 
     if (c.pattern == Pattern::kRestarts) {
@@ -285,12 +278,12 @@ class PlaysNothing : public Music, public testing::WithParamInterface<SilentCase
 TEST_P(PlaysNothing, AndTheRunGoesOnNormally) {
     const SilentCase& c = GetParam();
     prepare(std::string("silent-") + c.name, c.bgmType, "tone.mp3", "tone.mp3");
-    uint64_t before = recording->size();
+    uint64_t before = recording.size();
     Run r = run(3.0, false);
-    ASSERT_GT(r.closing, r.started);
+    ASSERT_GT(r.closing, r.started) << "no run was recorded";
     EXPECT_TRUE(r.otherWindows.empty()) << r.otherWindows.front();
 
-    Heard heard = listen(recording->blockLevels(before, r.ended));
+    Heard heard = listen(recording.blockLevels(before, r.ended));
     Heard after = afterTheEnd(r, 1.0);
     EXPECT_LE(heard.loudest, kSilenceLevel) << heard.picture;
     EXPECT_LE(after.loudest, kSilenceLevel) << after.picture;

@@ -50,18 +50,8 @@ protected:
     Process frontEnd;
     std::string folder;
 
-    void TearDown() override {
-        // Whatever a test leaves running must not disturb the next one.
-        for (const char* title : {kRunningTitle, kRunFormTitle, kSettingsDialogTitle})
-            while (HWND window = FindWindowA(nullptr, title)) {
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
-                TerminateProcess(handle, 1);
-                WaitForSingleObject(handle, 5000);
-                CloseHandle(handle);
-            }
-    }
+    // Whatever a test leaves running must not disturb the next one.
+    void TearDown() override { endLeftoverFrontEnds(); }
 
     void startIn(const std::string& name, RendererKind renderer, const std::string& arguments) {
         folder = makeSaverFolder(name, renderer);
@@ -317,12 +307,7 @@ TEST_F(FrontEnd, ARendererKilledMidRunEndsTheRunAtTheNextWatch) {
     HWND renderer = waitForWindowTitled(kRunningTitle, kWindowTimeout);
     ASSERT_NE(renderer, nullptr);
     Sleep(500);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(renderer, &processId);
-    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    TerminateProcess(process, 9);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
+    ASSERT_TRUE(killProcessOf(renderer, 9));
     ASSERT_TRUE(waitForNoWindowTitled(kRunningTitle, 5000));
     EXPECT_EQ(frontEnd.waitForExit(1000), 0) << "the watch looks every 50 ms";
 }

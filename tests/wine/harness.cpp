@@ -197,17 +197,21 @@ std::string windowClassName(HWND window) {
     return name;
 }
 
+bool killProcessOf(HWND window, UINT exitCode) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+    if (!handle) return false;
+    TerminateProcess(handle, exitCode);
+    WaitForSingleObject(handle, 5000);
+    CloseHandle(handle);
+    return true;
+}
+
 void endLeftoverFrontEnds() {
     for (const char* title : {kRunningTitle, kRunFormTitle, kSettingsDialogTitle})
-        while (HWND window = FindWindowA(nullptr, title)) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
-            if (!handle) break;
-            TerminateProcess(handle, 1);
-            WaitForSingleObject(handle, 5000);
-            CloseHandle(handle);
-        }
+        while (HWND window = FindWindowA(nullptr, title))
+            if (!killProcessOf(window, 1)) break;
 }
 
 }  // namespace harness

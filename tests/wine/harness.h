@@ -86,6 +86,9 @@ std::vector<HWND> topLevelWindowsOf(DWORD processId);
 std::string windowTitle(HWND window);
 std::string windowClassName(HWND window);
 
+// Kills the process that owns `window` and waits for it to go; false if it cannot be opened.
+bool killProcessOf(HWND window, UINT exitCode);
+
 // Ends whatever run, renderer or settings dialog a test left behind.
 void endLeftoverFrontEnds();
 
