@@ -77,8 +77,9 @@ double simulationMicroseconds(const Simulation& running) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Prototypes, for measurement only. Each draws what renderFrame draws (same fade, same camera
-// turn, same simulation steps) but submits the sprites another way.
+// Prototypes, for measurement only. Each steps the scene as renderFrame does (camera turn,
+// simulation) and either draws the same picture another way or leaves out part of the work,
+// to show what that part costs. comparePictures checks which ones draw the same pixels.
 
 constexpr GLuint kSpriteList = 1;
 
@@ -126,6 +127,39 @@ void stepAndVisit(Scene& scene, SpriteFunction sprite) {
     }
 }
 
+// renderFrame's sprite calls, one by one.
+void faithfulSprite(const Rgb& colour, float x, float y, float z, float scale) {
+    glColor3fv(&colour.red);
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    if (scale < 1.0f) glScalef(scale, scale, scale);
+    glCallList(kSpriteList);
+    glPopMatrix();
+}
+
+// The fade with texturing off. The texture has no alpha and the quad is black, so this gives
+// the same pixels as the textured fade without a texture lookup for each of them.
+void untexturedFade(const Scene& scene) {
+    glDisable(GL_TEXTURE_2D);
+    fade(scene);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void untexturedFadeFloorFrame(Scene& scene) {
+    glLoadIdentity();
+    untexturedFade(scene);
+    present(scene);
+}
+
+void untexturedFadeFrame(Scene& scene) {
+    glLoadIdentity();
+    untexturedFade(scene);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    stepAndVisit(scene, faithfulSprite);
+    present(scene);
+}
+
 // The same GL calls per sprite as renderFrame, but every sprite scaled to nothing: the cost of
 // the calls and draws without their pixels.
 void callsOnlyFrame(Scene& scene) {
@@ -161,19 +195,8 @@ void loadMatrixFrame(Scene& scene) {
     present(scene);
 }
 
-// One display-list call a sprite, at the origin, with no matrix work around it: what the draws
-// cost without the per-sprite matrix changes.
-void listCallsOnlyFrame(Scene& scene) {
-    glLoadIdentity();
-    fade(scene);
-    glBlendFunc(GL_ONE, GL_ONE);
-    glEnable(GL_BLEND);
-    stepAndVisit(scene, [](const Rgb& colour, float, float, float, float) {
-        glColor3fv(&colour.red);
-        glCallList(kSpriteList);
-    });
-    present(scene);
-}
+// The swap alone, no fade: what presenting a frame costs.
+void swapOnlyFrame(Scene& scene) { present(scene); }
 
 // As many trivial GL calls as renderFrame makes (about 5.1 a sprite), and nothing drawn: the
 // cost of crossing from the program into the GL library.
@@ -315,6 +338,7 @@ void comparePictures(int width, int height) {
     };
     const Way ways[] = {
         {"renderFrame", [](Scene& scene) { renderFrame(scene); }},
+        {"untextured_fade", [](Scene& scene) { untexturedFadeFrame(scene); }},
         {"load_matrix", [](Scene& scene) { loadMatrixFrame(scene); }},
         {"arrays", [&](Scene& scene) { arrayFrame(scene, arrays); }},
         {"clip_arrays", [&](Scene& scene) { clipArrayFrame<false>(scene, arrays); }},
@@ -376,25 +400,26 @@ int main(int argc, char** argv) {
 
         SpriteArrays arrays;
         arrays.reserve(4800 * 2);
-        std::vector<double> prototypes = measure(view, {
-            [&] { renderFrame(scene); },
-            [&] { renderFloorFrame(scene); },
-            [&] { callsOnlyFrame(scene); },
-            [&] { bareCallsFrame(scene); },
-            [&] { arrayFrame(scene, arrays); },
-            [&] { listCallsOnlyFrame(scene); },
-            [&] { clipArrayFrame<false>(scene, arrays); },
-            [&] { loadMatrixFrame(scene); },
-        });
-        std::printf("again_frame_ms %.3f\n", prototypes[0]);
-        std::printf("again_floor_ms %.3f\n", prototypes[1]);
-        std::printf("calls_without_pixels_ms %.3f\n", prototypes[2]);
-        std::printf("bare_calls_ms %.3f\n", prototypes[3]);
-        std::printf("arrays_frame_ms %.3f\n", prototypes[4]);
-        std::printf("arrays_ratio %.3f\n", prototypes[4] / prototypes[1]);
-        std::printf("list_calls_only_ms %.3f\n", prototypes[5]);
-        std::printf("clip_arrays_frame_ms %.3f\n", prototypes[6]);
-        std::printf("load_matrix_frame_ms %.3f\n", prototypes[7]);
+        struct Prototype {
+            const char* name;
+            std::function<void()> frame;
+        };
+        const Prototype prototypes[] = {
+            {"again_frame_ms", [&] { renderFrame(scene); }},
+            {"again_floor_ms", [&] { renderFloorFrame(scene); }},
+            {"swap_only_ms", [&] { swapOnlyFrame(scene); }},
+            {"untextured_fade_floor_ms", [&] { untexturedFadeFloorFrame(scene); }},
+            {"untextured_fade_frame_ms", [&] { untexturedFadeFrame(scene); }},
+            {"load_matrix_frame_ms", [&] { loadMatrixFrame(scene); }},
+            {"calls_without_pixels_ms", [&] { callsOnlyFrame(scene); }},
+            {"bare_calls_ms", [&] { bareCallsFrame(scene); }},
+            {"arrays_frame_ms", [&] { arrayFrame(scene, arrays); }},
+            {"clip_arrays_frame_ms", [&] { clipArrayFrame<false>(scene, arrays); }},
+        };
+        std::vector<std::function<void()>> frames;
+        for (const Prototype& prototype : prototypes) frames.push_back(prototype.frame);
+        std::vector<double> prototypeMs = measure(view, frames);
+        for (size_t i = 0; i < frames.size(); ++i) std::printf("%s %.3f\n", prototypes[i].name, prototypeMs[i]);
         std::fflush(stdout);
     }
     comparePictures(width, height);

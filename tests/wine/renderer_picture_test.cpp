@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "harness.h"
@@ -184,6 +185,8 @@ struct ViewShape {
     int across, down;  // aspect ratio; 0:0 for the whole screen, whatever its shape
     bool plainQuad;    // narrow enough for the quad's own half-width of 5
 };
+
+void PrintTo(const ViewShape& shape, std::ostream* out) { *out << shape.name; }
 
 class FadeCoverage : public testing::TestWithParam<ViewShape> {};
 
