@@ -16,6 +16,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Larger than any text's length, so a saturated exponent still gives the right answer.
 constexpr long long kExponentLimit = 1'000'000'000'000'000LL;
 constexpr int kMaxIntegerDigits = 18;
+constexpr uint64_t kMagnitudeLimit = 1'000'000'000'000'000'000ULL;  // 10^18
 
 }  // namespace
 
@@ -108,6 +109,7 @@ std::optional<int64_t> readDecimal(const std::string& text, size_t start, Roundi
     } else if (aboveHalf || (exactlyHalf && magnitude % 2 == 1)) {
         ++magnitude;
     }
+    if (magnitude >= kMagnitudeLimit) return std::nullopt;  // rounded up from 18 nines
     const int64_t value = static_cast<int64_t>(magnitude);
     return negative ? -value : value;
 }

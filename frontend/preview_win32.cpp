@@ -69,7 +69,8 @@ private:
 
 bool showPreview(int32_t parentHandle) {
     HWND pane = reinterpret_cast<HWND>(static_cast<intptr_t>(parentHandle));
-    if (!parentHandle || !IsWindow(pane)) return false;
+    // The desktop is no pane: it never goes away, so nothing would end a preview made its child.
+    if (!parentHandle || !IsWindow(pane) || pane == GetDesktopWindow()) return false;
 
     RECT paneRect = {};
     GetWindowRect(pane, &paneRect);
@@ -85,7 +86,11 @@ bool showPreview(int32_t parentHandle) {
     // A child of the pane, and no longer a pop-up: with both styles the system would take the
     // pane for an owner rather than a parent.
     SetWindowLongA(window, GWL_STYLE, (GetWindowLongA(window, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
-    SetParent(window, pane);
+    // The pane may have gone since it was looked at: an orphan preview would never end.
+    if (!SetParent(window, pane)) {
+        preview.unload();
+        return false;
+    }
     MoveWindow(window, 0, 0, width, height, FALSE);
     preview.showModeless();
     return true;

@@ -171,6 +171,31 @@ TEST(ReadDecimal, EndsAfterTheNumberAndNotAfterADanglingExponent) {
     }
 }
 
+// Rounding can carry 18 nines into a 19th digit: that magnitude is out of range too.
+TEST(ReadDecimal, GivesNothingWhenTheRoundedMagnitudeReaches10To18) {
+    struct Case {
+        std::string text;
+        Rounding rounding;
+        std::optional<int64_t> value;
+    };
+    const Case cases[] = {
+        {"999999999999999999", Rounding::kHalfToEven, 999'999'999'999'999'999},
+        {"-999999999999999999", Rounding::kFloor, -999'999'999'999'999'999},
+        {"999999999999999999.9", Rounding::kFloor, 999'999'999'999'999'999},
+        {"999999999999999998.5", Rounding::kHalfToEven, 999'999'999'999'999'998},
+        {"999999999999999999.5", Rounding::kHalfToEven, std::nullopt},
+        {"999999999999999999.49", Rounding::kHalfToEven, 999'999'999'999'999'999},
+        {"-999999999999999999.5", Rounding::kHalfToEven, std::nullopt},
+        {"-999999999999999999.1", Rounding::kFloor, std::nullopt},
+        {"99999999999999999.95e1", Rounding::kHalfToEven, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        size_t end = 0;
+        EXPECT_EQ(readDecimal(c.text, 0, c.rounding, end), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(end, c.text.size()) << '"' << c.text << '"';
+    }
+}
+
 }  // namespace
 
 // The argument string from a whole command line. The program's name in code page 932 bytes,

@@ -1,8 +1,10 @@
 // A stand-in for the renderer, for the front end's tests: it names its window as the renderer
 // does, but only after the delay that fake-renderer.txt beside it gives ("delay 4000"), or
-// never ("never"). It ends on a key, a click or WM_CLOSE.
+// never ("never"), or it dies of an access violation at once ("crash"). It ends on a key, a
+// click or WM_CLOSE.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -32,6 +34,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (FILE* file = std::fopen(settings.c_str(), "r")) {
         if (std::fscanf(file, "%31s %u", word, &delay) < 1) word[0] = 0;
         std::fclose(file);
+    }
+    if (std::strcmp(word, "crash") == 0) {
+        // Dies with the exception's code, as with error reporting off: no debugger dialog
+        // stays behind holding the process.
+        SetUnhandledExceptionFilter([](EXCEPTION_POINTERS*) -> LONG { return EXCEPTION_EXECUTE_HANDLER; });
+        volatile uintptr_t address = 16;  // in the first page, which is never mapped
+        *reinterpret_cast<volatile int*>(address) = 1;
+        return 0;
     }
     if (std::strcmp(word, "never") == 0) {
         Sleep(INFINITE);

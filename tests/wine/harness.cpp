@@ -214,4 +214,44 @@ void endLeftoverFrontEnds() {
             if (!killProcessOf(window, 1)) break;
 }
 
+void clickCentreOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    moveCursorTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    moveCursorBy(1, 0);  // a move over the target itself, so that it sees the pointer arrive
+    clickButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+namespace {
+std::wstring widened(const std::string& text, UINT codePage) {
+    int length = MultiByteToWideChar(codePage, 0, text.c_str(), int(text.size()), nullptr, 0);
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.c_str(), int(text.size()), &wide[0], length);
+    return wide;
+}
+}  // namespace
+
+bool removeBehindWine(const std::string& path) {
+    // Wine's own export: the Unix name (UTF-8) of a Windows path, on the process heap.
+    using UnixFileName = char*(CDECL*)(const WCHAR*);
+    auto unixFileName = reinterpret_cast<UnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixFileName) return false;
+    char* unixName = unixFileName(widened(path, CP_ACP).c_str());
+    if (!unixName) return false;
+    // Wine starts a Unix program named by its Unix path, its arguments passed on as UTF-8.
+    std::wstring commandLine = L"/bin/rm -f -- \"" + widened(unixName, CP_UTF8) + L"\"";
+    HeapFree(GetProcessHeap(), 0, unixName);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; i < 100 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace harness

@@ -92,4 +92,14 @@ bool killProcessOf(HWND window, UINT exitCode);
 // Ends whatever run, renderer or settings dialog a test left behind.
 void endLeftoverFrontEnds();
 
+// ---- faults from outside ----
+
+// A left click at the middle of `window` on the screen, the pointer arriving over it first.
+void clickCentreOf(HWND window);
+
+// Deletes the file at `path` from the Unix side, behind Wine's back, as when the disc under it
+// goes away: also a file that a program holds open without sharing deletion, which Windows
+// refuses to delete. True once no file has that name.
+bool removeBehindWine(const std::string& path);
+
 }  // namespace harness

@@ -40,6 +40,20 @@ int main(int argc, char** argv) {
     std::string folder = makeSaverFolder("timing", RendererKind::kReal);
     moveCursorTo(10, 10);
 
+    // The yardstick: how long Wine takes to start and end a program that does nothing.
+    Process trivial;
+    LARGE_INTEGER trivialStart;
+    QueryPerformanceCounter(&trivialStart);
+    std::string trivialPath = ownFolder() + "trivial_program.exe";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (CreateProcessA(trivialPath.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &trivial.info)) {
+        trivial.started = true;
+        trivial.waitForExit(20000);
+        std::printf("trivial_program_start_to_end_ms %.0f\n", secondsSince(trivialStart) * 1000);
+    }
+
     Process frontEnd;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
