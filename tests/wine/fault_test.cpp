@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "sound_recording.h"
 
 using namespace harness;
 
@@ -383,65 +384,6 @@ INSTANTIATE_TEST_SUITE_P(Hosts, PreviewInAWindowThatIsNoPane,
 
 // ---- with the recorded sound sink ----
 
-// The recorder's raw file: signed 16-bit little-endian, 44100 Hz, two channels.
-constexpr uint64_t kBytesPerSecond = 176400;
-constexpr uint64_t kBlockBytes = kBytesPerSecond / 10;  // 100 ms
-constexpr double kToneLevel = 1000;                     // the -6 dB test tone is near 11000
-constexpr double kSilenceLevel = 16;                    // a null sink records zeros when nothing plays
-
-uint64_t bytesFor(double seconds) { return uint64_t(seconds * kBytesPerSecond) & ~uint64_t(3); }
-
-class Recording {
-public:
-    Recording() {
-        const char* path = std::getenv("TESSELLARIUM_SOUND_RECORDING");
-        path_ = path ? path : "";
-    }
-    bool present() const { return !path_.empty(); }
-    uint64_t size() const {
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data)) return 0;
-        return (uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow) & ~uint64_t(3);
-    }
-    bool waitFor(uint64_t bytes, DWORD milliseconds) const {
-        DWORD start = GetTickCount();
-        while (size() < bytes) {
-            if (GetTickCount() - start > milliseconds) return false;
-            Sleep(20);
-        }
-        return true;
-    }
-    // The root mean square of each whole 100 ms block in [from, to).
-    std::vector<double> levels(uint64_t from, uint64_t to) const {
-        std::vector<double> levels;
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return levels;
-        LARGE_INTEGER offset;
-        offset.QuadPart = LONGLONG(from);
-        SetFilePointerEx(file, offset, nullptr, FILE_BEGIN);
-        std::vector<int16_t> samples(kBlockBytes / 2);
-        for (uint64_t at = from; at + kBlockBytes <= to; at += kBlockBytes) {
-            DWORD read = 0;
-            if (!ReadFile(file, samples.data(), DWORD(kBlockBytes), &read, nullptr) || read != kBlockBytes) break;
-            double sum = 0;
-            for (int16_t sample : samples) sum += double(sample) * sample;
-            levels.push_back(std::sqrt(sum / samples.size()));
-        }
-        CloseHandle(file);
-        return levels;
-    }
-    // One character a block: '#' the tone, '.' silence, '-' between.
-    std::string picture(uint64_t from, uint64_t to) const {
-        std::string picture;
-        for (double level : levels(from, to)) picture += level >= kToneLevel ? '#' : level <= kSilenceLevel ? '.' : '-';
-        return picture;
-    }
-
-private:
-    std::string path_;
-};
-
 class SoundSink : public Fault {
 protected:
     void SetUp() override {
@@ -453,7 +395,7 @@ protected:
     uint64_t waitForTone(uint64_t from, double seconds) {
         for (uint64_t at = from; at < from + bytesFor(seconds); at += kBlockBytes) {
             if (!recording.waitFor(at + kBlockBytes, 5000)) return 0;
-            std::vector<double> levels = recording.levels(at, at + kBlockBytes);
+            std::vector<double> levels = recording.blockLevels(at, at + kBlockBytes);
             if (!levels.empty() && levels[0] >= kToneLevel) return at;
         }
         return 0;

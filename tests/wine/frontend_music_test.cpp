@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "sound_recording.h"
 
 using namespace harness;
 
@@ -18,63 +19,6 @@ constexpr DWORD kWindowTimeout = 15000;  // ms
 // Closing the renderer's activated window takes Wine about 2 s on a display without a window
 // manager; the front end ends at its next watch after that.
 constexpr DWORD kEndTimeout = 8000;  // ms
-
-// The recorder's raw file: signed 16-bit little-endian, 44100 Hz, two channels.
-constexpr uint64_t kBytesPerSecond = 176400;
-constexpr uint64_t kBlockBytes = kBytesPerSecond / 10;  // 100 ms
-
-uint64_t bytesFor(double seconds) { return uint64_t(seconds * kBytesPerSecond) & ~uint64_t(3); }
-
-// Block levels, in sample units (full scale 32768): a null sink records exact zeros when
-// nothing plays, and the -6 dB test tone is near 11000.
-constexpr double kToneLevel = 1000;
-constexpr double kSilenceLevel = 16;
-
-// What reached the sink, read from the file the recorder writes for the whole test program.
-class Recording {
-public:
-    explicit Recording(std::string path) : path_(std::move(path)) {}
-
-    uint64_t size() const {
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data)) return 0;
-        return (uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow) & ~uint64_t(3);
-    }
-
-    // Waits until `bytes` have been recorded; false if the recorder stalls.
-    bool waitFor(uint64_t bytes, DWORD milliseconds) const {
-        DWORD start = GetTickCount();
-        while (size() < bytes) {
-            if (GetTickCount() - start > milliseconds) return false;
-            Sleep(20);
-        }
-        return true;
-    }
-
-    // Root mean square of the samples of each whole 100 ms block in [from, to).
-    std::vector<double> blockLevels(uint64_t from, uint64_t to) const {
-        std::vector<double> levels;
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return levels;
-        LARGE_INTEGER offset;
-        offset.QuadPart = LONGLONG(from & ~uint64_t(3));
-        SetFilePointerEx(file, offset, nullptr, FILE_BEGIN);
-        std::vector<int16_t> samples(kBlockBytes / 2);
-        for (uint64_t at = from; at + kBlockBytes <= to; at += kBlockBytes) {
-            DWORD read = 0;
-            if (!ReadFile(file, samples.data(), DWORD(kBlockBytes), &read, nullptr) || read != kBlockBytes) break;
-            double sum = 0;
-            for (int16_t sample : samples) sum += double(sample) * sample;
-            levels.push_back(std::sqrt(sum / samples.size()));
-        }
-        CloseHandle(file);
-        return levels;
-    }
-
-private:
-    std::string path_;
-};
 
 struct Heard {
     double toneSeconds = 0;  // blocks where the tone is clearly there
@@ -97,15 +41,10 @@ Heard listen(const std::vector<double>& levels) {
     return heard;
 }
 
-std::string recordingPath() {
-    const char* path = std::getenv("TESSELLARIUM_SOUND_RECORDING");
-    return path ? path : "";
-}
-
 class Music : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(recordingPath(), "") << "run under tools/wine-run with TESSELLARIUM_SOUND=null-sink";
+        ASSERT_TRUE(recording.present()) << "run under tools/wine-run with TESSELLARIUM_SOUND=null-sink";
         // The recorder delivers nothing for its first seconds: start once it does.
         ASSERT_TRUE(recording.waitFor(recording.size() + kBlockBytes, 15000)) << "the sink is not being recorded";
     }
@@ -197,7 +136,7 @@ protected:
         return listen(recording.blockLevels(from, to));
     }
 
-    Recording recording{recordingPath()};
+    Recording recording;
     Process frontEnd;
     std::string folder;
 };
