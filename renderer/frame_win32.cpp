@@ -5,10 +5,6 @@
 #include "frame_geometry.h"
 #include "scene_win32.h"
 
-namespace {
-
-constexpr GLuint kSpriteList = 1;
-
 // Darkens the previous image instead of clearing it. Texturing stays on; the texture has no
 // alpha, so the quad is black with alpha fadeAlpha.
 void fadePreviousImage(const Scene& scene) {
@@ -25,10 +21,14 @@ void fadePreviousImage(const Scene& scene) {
     glEnd();
 }
 
-void present(const Scene& scene) {
+void presentFrame(const Scene& scene) {
     glFlush();
     wglSwapLayerBuffers(scene.deviceContext, WGL_SWAP_MAIN_PLANE);
 }
+
+namespace {
+
+constexpr GLuint kSpriteList = 1;
 
 // One particle's trail, oldest point first, as camera-facing sprites whose brightness ramps
 // up to the newest; the five newest are tapered.
@@ -74,11 +74,11 @@ void renderFrame(Scene& scene) {
             ageTrail(scene.simulation, particle);
         }
     }
-    present(scene);
+    presentFrame(scene);
 }
 
 void renderFloorFrame(Scene& scene) {
     glLoadIdentity();
     fadePreviousImage(scene);
-    present(scene);
+    presentFrame(scene);
 }

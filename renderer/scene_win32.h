@@ -28,6 +28,11 @@ void selectPixelFormat(HDC deviceContext);
 // Darkens the previous image, turns the camera, steps and draws the attractors, presents.
 void renderFrame(Scene& scene);
 
+// The two ends of every frame: the fade that darkens the previous image (and leaves the
+// afterglow), and the swap that presents the new one.
+void fadePreviousImage(const Scene& scene);
+void presentFrame(const Scene& scene);
+
 // The same frame without the attractors: the fade quad and the swap alone. A floor for
 // measuring what the sprites cost.
 void renderFloorFrame(Scene& scene);

@@ -83,25 +83,6 @@ double simulationMicroseconds(const Simulation& running) {
 
 constexpr GLuint kSpriteList = 1;
 
-void fade(const Scene& scene) {
-    float w = scene.fadeHalfWidth, h = kFadeQuadHalfHeight;
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glDisable(GL_DEPTH_TEST);
-    glColor4f(0.0f, 0.0f, 0.0f, fadeAlpha(scene.simulation.parameters.fadeLevel));
-    glBegin(GL_TRIANGLE_STRIP);
-    glVertex3f(-w, -h, 0.0f);
-    glVertex3f(w, -h, 0.0f);
-    glVertex3f(-w, h, 0.0f);
-    glVertex3f(w, h, 0.0f);
-    glEnd();
-}
-
-void present(const Scene& scene) {
-    glFlush();
-    wglSwapLayerBuffers(scene.deviceContext, WGL_SWAP_MAIN_PLANE);
-}
-
 // Steps the simulation and hands every sprite, oldest point of each trail first, to `sprite`
 // with its colour, turned position and scale.
 template <typename SpriteFunction>
@@ -141,14 +122,14 @@ void faithfulSprite(const Rgb& colour, float x, float y, float z, float scale) {
 // the same pixels as the textured fade without a texture lookup for each of them.
 void untexturedFade(const Scene& scene) {
     glDisable(GL_TEXTURE_2D);
-    fade(scene);
+    fadePreviousImage(scene);
     glEnable(GL_TEXTURE_2D);
 }
 
 void untexturedFadeFloorFrame(Scene& scene) {
     glLoadIdentity();
     untexturedFade(scene);
-    present(scene);
+    presentFrame(scene);
 }
 
 void untexturedFadeFrame(Scene& scene) {
@@ -157,14 +138,14 @@ void untexturedFadeFrame(Scene& scene) {
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     stepAndVisit(scene, faithfulSprite);
-    present(scene);
+    presentFrame(scene);
 }
 
 // The same GL calls per sprite as renderFrame, but every sprite scaled to nothing: the cost of
 // the calls and draws without their pixels.
 void callsOnlyFrame(Scene& scene) {
     glLoadIdentity();
-    fade(scene);
+    fadePreviousImage(scene);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     stepAndVisit(scene, [](const Rgb& colour, float x, float y, float z, float) {
@@ -175,14 +156,14 @@ void callsOnlyFrame(Scene& scene) {
         glCallList(kSpriteList);
         glPopMatrix();
     });
-    present(scene);
+    presentFrame(scene);
 }
 
 // renderFrame's draws with fewer calls: the modelview that glTranslatef and glScalef would make
 // from the identity, loaded whole, in place of a push, a translation, a scale and a pop.
 void loadMatrixFrame(Scene& scene) {
     glLoadIdentity();
-    fade(scene);
+    fadePreviousImage(scene);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     stepAndVisit(scene, [](const Rgb& colour, float x, float y, float z, float scale) {
@@ -192,22 +173,22 @@ void loadMatrixFrame(Scene& scene) {
         glCallList(kSpriteList);
     });
     glLoadIdentity();
-    present(scene);
+    presentFrame(scene);
 }
 
 // The swap alone, no fade: what presenting a frame costs.
-void swapOnlyFrame(Scene& scene) { present(scene); }
+void swapOnlyFrame(Scene& scene) { presentFrame(scene); }
 
 // As many trivial GL calls as renderFrame makes (about 5.1 a sprite), and nothing drawn: the
 // cost of crossing from the program into the GL library.
 void bareCallsFrame(Scene& scene) {
     glLoadIdentity();
-    fade(scene);
+    fadePreviousImage(scene);
     const float colour[3] = {0, 0, 0};
     stepAndVisit(scene, [&](const Rgb&, float, float, float, float scale) {
         for (int call = scale < 1.0f ? 6 : 5; call > 0; --call) glColor3fv(colour);
     });
-    present(scene);
+    presentFrame(scene);
 }
 
 // Every sprite's two triangles worked out here and drawn with one glDrawArrays: a handful of
@@ -221,12 +202,27 @@ struct SpriteArrays {
     }
 };
 
+// Draws the gathered triangles in one call; `positionComponents` is 3 (scene units) or 4
+// (clip coordinates).
+void drawSpriteArrays(const SpriteArrays& arrays, int positionComponents) {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(positionComponents, GL_FLOAT, 0, arrays.positions.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, arrays.texels.data());
+    glColorPointer(3, GL_FLOAT, 0, arrays.colours.data());
+    glDrawArrays(GL_TRIANGLES, 0, GLsizei(arrays.positions.size() / size_t(positionComponents)));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 void arrayFrame(Scene& scene, SpriteArrays& arrays) {
     static const float corners[6][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, -1}, {1, 1}, {-1, 1}};
     static const float texels[6][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}};
     const float halfSize = float(scene.simulation.parameters.spriteSize) * 0.005f;
     glLoadIdentity();
-    fade(scene);
+    fadePreviousImage(scene);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     arrays.positions.clear();
@@ -240,17 +236,8 @@ void arrayFrame(Scene& scene, SpriteArrays& arrays) {
             arrays.colours.insert(arrays.colours.end(), {colour.red, colour.green, colour.blue});
         }
     });
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, arrays.positions.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, arrays.texels.data());
-    glColorPointer(3, GL_FLOAT, 0, arrays.colours.data());
-    glDrawArrays(GL_TRIANGLES, 0, GLsizei(arrays.positions.size() / 3));
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    present(scene);
+    drawSpriteArrays(arrays, 3);
+    presentFrame(scene);
 }
 
 // Every sprite taken to clip coordinates here, with the same arithmetic as the GL library
@@ -265,7 +252,7 @@ void clipArrayFrame(Scene& scene, SpriteArrays& arrays) {
     float p[16];  // column-major
     glGetFloatv(GL_PROJECTION_MATRIX, p);
     glLoadIdentity();
-    fade(scene);
+    fadePreviousImage(scene);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     arrays.positions.clear();
@@ -306,19 +293,10 @@ void clipArrayFrame(Scene& scene, SpriteArrays& arrays) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(4, GL_FLOAT, 0, arrays.positions.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, arrays.texels.data());
-    glColorPointer(3, GL_FLOAT, 0, arrays.colours.data());
-    glDrawArrays(GL_TRIANGLES, 0, GLsizei(arrays.positions.size() / 4));
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    drawSpriteArrays(arrays, 4);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    present(scene);
+    presentFrame(scene);
 }
 
 // Reads back the presented picture (GDI: what the screen shows).
