@@ -158,6 +158,9 @@ TEST(ReleasePackage, SaverRunsFromTheUnpackedFolderAndEndsOnAKey) {
     GetWindowThreadProcessId(renderer, &rendererId);
     HANDLE rendererProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, rendererId);
     ASSERT_NE(rendererProcess, nullptr);
+    // A key goes to the active window: wait until the saver has taken the foreground.
+    for (int i = 0; i < 100 && GetForegroundWindow() != renderer; ++i) Sleep(50);
+    ASSERT_EQ(GetForegroundWindow(), renderer) << "the saver window never became the active one";
     settle(1000);
     pressKey(VK_SPACE);
     EXPECT_EQ(WaitForSingleObject(rendererProcess, 10000), WAIT_OBJECT_0);
